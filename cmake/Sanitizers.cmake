@@ -1,0 +1,17 @@
+# TOVIN_SANITIZE=address gives ASan+UBSan, =thread gives TSan; applied to every target.
+if(TOVIN_SANITIZE STREQUAL "address")
+  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)
+  add_link_options(-fsanitize=address,undefined)
+elseif(TOVIN_SANITIZE STREQUAL "thread")
+  add_compile_options(-fsanitize=thread -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=thread)
+elseif(TOVIN_SANITIZE)
+  message(FATAL_ERROR "TOVIN_SANITIZE must be address or thread, not '${TOVIN_SANITIZE}'")
+endif()
+
+if(TOVIN_FUZZ)
+  if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+    message(FATAL_ERROR "TOVIN_FUZZ needs clang (CXX=clang++)")
+  endif()
+  add_compile_options(-fsanitize=fuzzer-no-link)
+endif()
