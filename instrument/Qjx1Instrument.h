@@ -46,6 +46,7 @@ public:
     const Qjx1State& State() const { return m_state; }
     Qjx1State& MutableState() { return m_state; }
     Qjx1Knobs& Knobs() { return m_knobs; }
+    const Qjx1Knobs& Knobs() const { return m_knobs; }
     bool ExitReceived() const { return m_exitReceived; }
     // SysEx that is not a protocol message (a firmware update stream, for example), in order.
     const std::vector<Qjx1Bytes>& OtherSysEx() const { return m_otherSysEx; }
