@@ -30,8 +30,8 @@ EdPixelPoint EdGridToPixel(const EdGraphRect& rect, int in, int out)
 std::optional<EdGridPoint> EdPixelToGrid(const EdGraphRect& rect, int x, int y)
 {
     // Bands are computed in floating point so that a graph whose size is not a multiple of 127
-    // still gives every velocity its share; a pixel on a boundary belongs to the lower IN and to
-    // the lower OUT (the band's bottom edge is inclusive).
+    // still gives every velocity its share. IN bands are closed on the left, OUT bands at the
+    // bottom, so a pixel on an edge belongs to the higher velocity.
     const double sx = static_cast<double>(rect.right - rect.left) / kTop;
     const double sy = static_cast<double>(rect.bottom - rect.top) / kTop;
     EdGridPoint grid;
