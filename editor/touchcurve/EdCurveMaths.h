@@ -38,6 +38,8 @@ EdPixelPoint EdGridToPixel(const EdGraphRect& rect, int in, int out);
 // line. Empty when the pixel is outside the bands in either direction.
 std::optional<EdGridPoint> EdPixelToGrid(const EdGraphRect& rect, int x, int y);
 
+// Control points are the entries 0-127; other values (only foreign files hold them) are none.
+
 // The control point within `radius` grid units of (in, out) in both directions; the lowest IN
 // wins when several are near.
 std::optional<EdGridPoint> EdHitTest(const CEdTouchCurveData::Table& table, int in, int out, int radius = 2);
