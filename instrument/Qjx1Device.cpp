@@ -17,45 +17,32 @@ Qjx1Device::~Qjx1Device()
 
 void Qjx1Device::OnReceived(std::span<const std::uint8_t> message)
 {
-    Qjx1Bytes bytes(message.begin(), message.end());
-    std::unique_lock lock(m_mutex);
-    const auto now = std::chrono::steady_clock::now() - m_start;
-    m_log.push_back({std::chrono::duration_cast<std::chrono::milliseconds>(now).count(), bytes});
-    auto answer = m_instrument.Receive(bytes);
-    lock.unlock();
-    Queue(std::move(answer));
+    Act([&] {
+        Qjx1Bytes bytes(message.begin(), message.end());
+        const auto now = std::chrono::steady_clock::now() - m_start;
+        m_log.push_back({std::chrono::duration_cast<std::chrono::milliseconds>(now).count(), bytes});
+        return m_instrument.Receive(bytes);
+    });
 }
 
 void Qjx1Device::SelectMemoryOnPanel(int memory)
 {
-    std::unique_lock lock(m_mutex);
-    auto out = m_instrument.SelectMemoryOnPanel(memory);
-    lock.unlock();
-    Queue(std::move(out));
+    Act([&] { return m_instrument.SelectMemoryOnPanel(memory); });
 }
 
 void Qjx1Device::AnnounceDataChange()
 {
-    std::unique_lock lock(m_mutex);
-    auto out = m_instrument.AnnounceDataChange();
-    lock.unlock();
-    Queue(std::move(out));
+    Act([&] { return m_instrument.AnnounceDataChange(); });
 }
 
 void Qjx1Device::AnnounceFirmwareUpdate()
 {
-    std::unique_lock lock(m_mutex);
-    auto out = m_instrument.AnnounceFirmwareUpdate();
-    lock.unlock();
-    Queue(std::move(out));
+    Act([&] { return m_instrument.AnnounceFirmwareUpdate(); });
 }
 
 void Qjx1Device::PlayNote(int note, int velocity, int holdMs)
 {
-    std::unique_lock lock(m_mutex);
-    auto out = m_instrument.PlayNote(note, velocity, holdMs);
-    lock.unlock();
-    Queue(std::move(out));
+    Act([&] { return m_instrument.PlayNote(note, velocity, holdMs); });
 }
 
 void Qjx1Device::SetKnobs(const Qjx1Knobs& knobs)

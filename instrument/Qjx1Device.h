@@ -53,6 +53,15 @@ public:
     void DropPending();
 
 private:
+    // Runs one action of the instrument under the lock and queues what it answers.
+    template <typename Action>
+    void Act(Action action)
+    {
+        std::unique_lock lock(m_mutex);
+        auto answer = action();
+        lock.unlock();
+        Queue(std::move(answer));
+    }
     void Queue(std::vector<Qjx1Outgoing> messages);
     void Run();
 
