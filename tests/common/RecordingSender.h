@@ -15,9 +15,11 @@ public:
         sent.push_back({std::vector<std::uint8_t>(data, data + length), reconnectOnError});
         if (onSend)
             onSend();
-        return true;
+        return failAt != static_cast<int>(sent.size()) - 1;
     }
 
     std::vector<CEdSysExMessage> sent;
+    // The index of a send that fails, as a lost cable would.
+    int failAt = -1;
     std::function<void()> onSend;
 };

@@ -1,21 +1,10 @@
 #include "ByteHelpers.h"
 #include "EdTouchCurveMessages.h"
+#include "RecordingSender.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-class RecordingSender : public IEdSysExSender
-{
-public:
-    bool SendSysEx(const std::uint8_t* data, int length, bool reconnectOnError) override
-    {
-        sent.push_back({std::vector(data, data + length), reconnectOnError});
-        return failAt != static_cast<int>(sent.size()) - 1;
-    }
-    std::vector<CEdSysExMessage> sent;
-    int failAt = -1;
-};
 
 TEST(CurvePointMessage, SetMoveAndRemove)
 {
