@@ -42,11 +42,7 @@ std::vector<Entry> Build()
     add(1026, {2, 30}, 1, "toolbar fill, name bar", [] { return ToolbarFill(); });
     add(1027, {2, 2}, 1, "rule, panel", [] { return Rule(); });
     // 1028 has no user in the windows; it is the curve editor's plot backdrop, ready for one.
-    add(1028, {508, 381}, 1, "spare: plot backdrop", [] {
-        return Single({508, 381}, [](QPainter& p, const QRectF& r) {
-            p.fillRect(r, Vertical(r, QColor(0x6E, 0x6E, 0x6E), QColor(0x3C, 0x3C, 0x3C)));
-        });
-    });
+    add(1028, {508, 381}, 1, "spare: plot backdrop", [] { return PlotBackdrop(); });
     for (unsigned i = 0; i < 16; ++i)
         add(1029 + i, {90, 30}, 3, "MIDI: channel button", [i] { return LabelKey(QString::number(i + 1), kAccent); });
     add(1045, {501, 25}, 3, "MIDI: route from keyboard",

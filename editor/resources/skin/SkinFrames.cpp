@@ -119,6 +119,11 @@ QImage FlatIcon(Icon icon, QSize frame, qreal iconSize)
             p.setBrush(QColor(0, 0, 0, 16));
             p.drawRoundedRect(r.adjusted(4, 2, -4, -2), 6, 6);
         }
+        if (state == kActive) {
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(255, 255, 255, 220));
+            p.drawRoundedRect(r.adjusted(4, 2, -4, -2), 6, 6);
+        }
         const QColor ink = state == kActive ? kAccent : state == kHighlighted ? kAccentDark : kInkSoft;
         DrawIcon(p, icon, box, ink, 1.6);
     });
@@ -159,10 +164,9 @@ QImage UpdateButton(const QString& caption)
         p.drawRoundedRect(pill.translated(0, 1), pill.height() / 2, pill.height() / 2);
         p.setBrush(Vertical(pill, base.lighter(110), base.darker(108)));
         p.drawRoundedRect(pill, pill.height() / 2, pill.height() / 2);
-        DrawIcon(p, Icon::Download, QRectF(pill.left() + 6, pill.top() + 4, 12, 12), Qt::white, 1.5);
         p.setFont(Font(11, QFont::DemiBold));
         p.setPen(Qt::white);
-        p.drawText(pill.adjusted(19, 0, -3, -1), Qt::AlignCenter, caption);
+        p.drawText(pill.adjusted(0, 0, 0, -1), Qt::AlignCenter, caption);
     });
 }
 

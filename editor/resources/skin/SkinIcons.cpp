@@ -176,14 +176,16 @@ void DrawBack(QPainter& p, IconPen&)
 
 void DrawReset(QPainter& p, IconPen& pen)
 {
-    // A circle arrow around the straight line a reset curve goes back to.
+    // Turning back around to the start: an open circle whose end carries the arrow, with the
+    // starting point marked in the middle.
     QPainterPath arc;
-    arc.arcMoveTo(QRectF(3, 3, 14, 14), 110);
-    arc.arcTo(QRectF(3, 3, 14, 14), 110, 300);
+    arc.arcMoveTo(QRectF(3, 3.5, 14, 14), 90);
+    arc.arcTo(QRectF(3, 3.5, 14, 14), 90, -300);
     p.drawPath(arc);
-    ArrowHead(p, QPointF(7.3, 3.7), QPointF(8.8, 0.9), QPointF(10.4, 5.2));
-    pen.Stroke(1.0);
-    p.drawLine(QPointF(7.2, 12.8), QPointF(12.8, 7.2));
+    ArrowHead(p, QPointF(10, 3.5), QPointF(6.6, 1.2), QPointF(6.8, 6.3));
+    pen.Fill();
+    p.drawEllipse(QPointF(10, 10.5), 1.6, 1.6);
+    pen.Stroke();
 }
 
 void DrawLearn(QPainter& p, IconPen& pen)

@@ -137,6 +137,31 @@ QImage Warning()
     });
 }
 
+QImage PlotBackdrop()
+{
+    return Single(QSize(508, 381), [](QPainter& p, const QRectF& r) {
+        p.fillRect(r, QColor(0x67, 0x67, 0x67));
+        QLinearGradient left(r.topLeft(), r.topLeft() + QPointF(r.width() / 10, 0));
+        left.setColorAt(0, QColor(0, 0, 0, 100));
+        left.setColorAt(1, QColor(0, 0, 0, 0));
+        p.fillRect(r, left);
+        QLinearGradient top(r.topLeft(), r.topLeft() + QPointF(0, r.height() / 10));
+        top.setColorAt(0, QColor(0, 0, 0, 100));
+        top.setColorAt(1, QColor(0, 0, 0, 0));
+        p.fillRect(r, top);
+        p.fillRect(r, Vertical(r, QColor(0, 0, 0, 0), QColor(0, 0, 0, 0xDC)));
+        p.setPen(QPen(QColor(0x44, 0x44, 0x44), 1));
+        for (const int in : {0, 25, 50, 75, 100, 127}) {
+            const qreal x = 0.5 + in * (r.width() - 1) / 127.0;
+            p.drawLine(QPointF(x, 0), QPointF(x, r.height()));
+        }
+        for (const int out : {0, 19, 37, 55, 73, 91, 109, 127}) {
+            const qreal y = 0.5 + (127 - out) * (r.height() - 1) / 127.0;
+            p.drawLine(QPointF(0, y), QPointF(r.width(), y));
+        }
+    });
+}
+
 QImage ToolbarFill()
 {
     return Single(QSize(2, 30), [](QPainter& p, const QRectF& r) {

@@ -20,6 +20,8 @@ QImage ValueBox();
 QImage LockMarker();
 //! The warning shown while the instrument's firmware is written.
 QImage Warning();
+//! The curve plot's shaded backdrop with its grid (the curve editor draws its own today).
+QImage PlotBackdrop();
 //! Vertical toolbar groove, toolbar fill, engraved rule and the other thin strips.
 QImage ToolbarSeparator();
 QImage ToolbarFill();
