@@ -16,6 +16,7 @@
 #include <chrono>
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <span>
 #include <string>
@@ -88,6 +89,10 @@ public:
     // connection of the library in order; with none, or unplugged, it is dropped. False when the
     // bytes are neither.
     bool Send(std::span<const std::uint8_t> message);
+    bool Send(std::initializer_list<std::uint8_t> message)
+    {
+        return Send(std::span<const std::uint8_t>(message.begin(), message.size()));
+    }
     // Packed as the library posts it: status in bits 0-7, data in bits 8-15 and 16-23.
     bool SendShort(std::uint32_t packed);
     // Waits until everything sent so far was delivered; false on time-out.

@@ -4,6 +4,8 @@
 #include "VirtualInputPort.h"
 #include "VirtualPortRegistry.h"
 
+#include <utility>
+
 using tessarine::VirtualPortRegistry;
 using tessarine::VirtualPortState;
 
