@@ -2,6 +2,8 @@
 
 #include <atomic>
 #include <chrono>
+#include <deque>
+#include <mutex>
 #include <thread>
 
 namespace tessarine {
@@ -30,9 +32,19 @@ void waitMilliseconds(std::uint32_t milliseconds)
 
 void setWaitFunction(TessarineWaitFunction function, void* context)
 {
-    // Hooks are never freed: one that a waiting thread still reads must stay valid, and a
-    // program sets only a few.
-    const WaitHook* hook = function ? new WaitHook{function, context} : nullptr;
+    // A hook that a waiting thread may still read stays valid until the program ends; equal
+    // hooks are shared, so the list holds only the few distinct ones a program sets.
+    static std::mutex mutex;
+    static std::deque<WaitHook> hooks;
+    const WaitHook* hook = nullptr;
+    if (function) {
+        std::lock_guard lock(mutex);
+        for (const WaitHook& h : hooks)
+            if (h.function == function && h.context == context)
+                hook = &h;
+        if (!hook)
+            hook = &hooks.emplace_back(WaitHook{function, context});
+    }
     g_hook.store(hook);
 }
 

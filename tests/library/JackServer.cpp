@@ -31,7 +31,8 @@ std::string findOnPath(const std::string& program)
 bool serverAnswers()
 {
     try {
-        RtMidiOut probe(RtMidi::UNIX_JACK, "tessarine-probe");
+        // RtMidiOut leaks a buffer whenever it finds no server; RtMidiIn does not.
+        RtMidiIn probe(RtMidi::UNIX_JACK, "tessarine-probe");
         probe.openVirtualPort("probe");
         return true;
     } catch (...) {

@@ -12,16 +12,22 @@ namespace tessarine {
 struct RtMidiErrorFlag
 {
     std::atomic<bool> failed{false};
+    std::atomic<bool> warned{false};
 
     static void onError(RtMidiError::Type type, const std::string& /*text*/, void* self)
     {
+        auto* flag = static_cast<RtMidiErrorFlag*>(self);
         if (type != RtMidiError::WARNING && type != RtMidiError::DEBUG_WARNING)
-            static_cast<RtMidiErrorFlag*>(self)->failed.store(true);
+            flag->failed.store(true);
+        else
+            flag->warned.store(true);
     }
 
     void attach(RtMidi& midi) { midi.setErrorCallback(&RtMidiErrorFlag::onError, this); }
     // True when no error was reported since the last call.
     bool ok() { return !failed.exchange(false); }
+    // True when a warning was reported since the last call.
+    bool takeWarning() { return warned.exchange(false); }
 };
 
 } // namespace tessarine

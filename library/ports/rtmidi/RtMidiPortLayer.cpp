@@ -37,14 +37,17 @@ public:
         }
     }
 
-    std::uint32_t outputCount() override { return count(enumerator(m_out)); }
+    std::uint32_t outputCount() override { return reachable() ? count(enumerator(m_out)) : 0; }
     std::uint32_t inputCount() override { return count(enumerator(m_in)); }
-    std::optional<PortInfo> outputInfo(std::uint32_t index) override { return info(enumerator(m_out), index); }
+    std::optional<PortInfo> outputInfo(std::uint32_t index) override
+    {
+        return reachable() ? info(enumerator(m_out), index) : std::nullopt;
+    }
     std::optional<PortInfo> inputInfo(std::uint32_t index) override { return info(enumerator(m_in), index); }
 
     std::unique_ptr<OutputPort> openOutput(std::uint32_t index) override
     {
-        return RtMidiOutputPort::open(m_api, index);
+        return reachable() ? RtMidiOutputPort::open(m_api, index) : nullptr;
     }
 
     std::unique_ptr<InputPort> openInput(std::uint32_t index, InputSink& sink) override
@@ -53,6 +56,20 @@ public:
     }
 
 private:
+    // RtMidi's JACK output allocates a buffer each time it finds no server and never frees it,
+    // so outputs are only made once the input enumerator reached the server (it warns when not).
+    bool reachable()
+    {
+        if (m_api != RtMidi::UNIX_JACK)
+            return true;
+        RtMidiIn* in = enumerator(m_in);
+        if (!in)
+            return false;
+        m_in.error->takeWarning();
+        count(in);
+        return !m_in.error->takeWarning();
+    }
+
     template <class T>
     struct Enumerator
     {
