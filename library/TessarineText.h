@@ -1,0 +1,12 @@
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+
+namespace tessarine {
+
+// Decodes UTF-8 into out as wide characters, at most capacity - 1 of them, and terminates it.
+// Malformed bytes become U+FFFD; a character that does not fit whole is left out.
+void utf8ToWide(std::string_view text, wchar_t* out, std::size_t capacity);
+
+} // namespace tessarine

@@ -1,0 +1,143 @@
+#include "JackServer.h"
+#include "TessarineTestSupport.h"
+
+#include <RtMidi.h>
+
+#include <condition_variable>
+#include <mutex>
+#include <vector>
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+// A second client on the JACK server: a port pair like the instrument's.
+class JackPeer
+{
+public:
+    JackPeer() : m_in(RtMidi::UNIX_JACK, "tsrpeer-in"), m_out(RtMidi::UNIX_JACK, "tsrpeer-out")
+    {
+        m_in.ignoreTypes(false, false, false);
+        m_in.setCallback(&JackPeer::OnMessage, this);
+        m_in.openVirtualPort("qjx-in");
+        m_out.openVirtualPort("qjx-out");
+    }
+
+    void Send(const Bytes& message) { m_out.sendMessage(message.data(), message.size()); }
+
+    // The first `count` messages received; fewer after the time-out.
+    std::vector<Bytes> Received(std::size_t count)
+    {
+        std::unique_lock lock(m_mutex);
+        m_arrived.wait_for(lock, std::chrono::seconds(3), [&] { return m_received.size() >= count; });
+        return m_received;
+    }
+
+private:
+    static void OnMessage(double, std::vector<unsigned char>* message, void* self)
+    {
+        auto* peer = static_cast<JackPeer*>(self);
+        std::lock_guard lock(peer->m_mutex);
+        peer->m_received.emplace_back(message->begin(), message->end());
+        peer->m_arrived.notify_all();
+    }
+
+    std::mutex m_mutex;
+    std::condition_variable m_arrived;
+    std::vector<Bytes> m_received;
+    RtMidiIn m_in;
+    RtMidiOut m_out;
+};
+
+class TessarineJack : public ::testing::Test
+{
+protected:
+    static void SetUpTestSuite() { s_server = JackServer::Start(s_whyNot).release(); }
+
+    static void TearDownTestSuite()
+    {
+        delete s_server;
+        s_server = nullptr;
+    }
+
+    void SetUp() override
+    {
+        if (!s_server)
+            GTEST_SKIP() << "no JACK server for real-port tests: " << s_whyNot;
+        ASSERT_EQ(tsrSetPortLayer(TESSARINE_PORTS_JACK), 1);
+        ASSERT_NE(tsrCreate(), nullptr);
+        tsrPreInitialize();
+    }
+
+    void TearDown() override
+    {
+        // Clients go before the server.
+        tsrDestroy();
+        tsrMidiInEnablePostMessage(0);
+        tsrSetPortLayer(TESSARINE_PORTS_NONE);
+    }
+
+    static JackServer* s_server;
+    static std::string s_whyNot;
+    RecordingTarget m_target;
+};
+
+JackServer* TessarineJack::s_server = nullptr;
+std::string TessarineJack::s_whyNot;
+
+TEST_F(TessarineJack, notes_and_sysex_cross_real_ports_both_ways)
+{
+    JackPeer peer;
+    EXPECT_STREQ(tsrGetPortLayerName(), "jack");
+    const std::int32_t outId = tsrMidiOutFindDev(L"tsrpeer-in:qjx-in");
+    const std::int32_t inId = tsrMidiInFindDev(L"tsrpeer-out:qjx-out");
+    ASSERT_GE(outId, 0);
+    ASSERT_GE(inId, 0);
+    const tagTESSARINETARGET target = m_target.Record();
+    ASSERT_EQ(tsrInitialize(&target, inId, outId), 0);
+    tsrMidiInEnablePostMessage(1);
+
+    const Bytes point{0xF0, 0x40, 0x7F, 0x10, 0x06, 0x01, 0x38, 0x10, 0x20, 0x00, 0x00, 0xF7};
+    EXPECT_EQ(tsrMidiOutShortMsg(0x643C90, 0), 0);
+    EXPECT_EQ(tsrMidiOutLongMsg(point.data(), static_cast<std::uint32_t>(point.size())), 0);
+    EXPECT_EQ(peer.Received(2), (std::vector<Bytes>{{0x90, 0x3C, 0x64}, point}));
+
+    const Bytes report{0xF0, 0x40, 0x7F, 0x10, 0x06, 0x01, 0x30, 0x02, 0x00, 0xF7};
+    peer.Send({0x90, 0x3C, 0x64});
+    peer.Send(report);
+    peer.Send({0x80, 0x3C, 0x00});
+    PostedMessage posted;
+    ASSERT_TRUE(m_target.Take(posted));
+    EXPECT_EQ(posted.message, WM_MIDIIN_SHORT);
+    EXPECT_EQ(posted.wParam, 0x643C90u);
+    ASSERT_TRUE(m_target.Take(posted));
+    ASSERT_EQ(posted.message, WM_MIDIIN_SYSEX);
+    EXPECT_EQ(HeaderBytes(posted.wParam), report);
+    EXPECT_EQ(tsrMidiInPrepareHeader(), 0);
+    ASSERT_TRUE(m_target.Take(posted));
+    EXPECT_EQ(posted.wParam, 0x3C80u);
+
+    EXPECT_EQ(tsrFinalize(), 0);
+}
+
+TEST_F(TessarineJack, second_initialize_keeps_one_client_per_port)
+{
+    JackPeer peer;
+    const std::int32_t outId = tsrMidiOutFindDev(L"tsrpeer-in:qjx-in");
+    const std::int32_t inId = tsrMidiInFindDev(L"tsrpeer-out:qjx-out");
+    const tagTESSARINETARGET target = m_target.Record();
+    ASSERT_EQ(tsrInitialize(&target, inId, outId), 0);
+    const std::uint32_t outputs = tsrMidiOutGetNumDevs();
+    const std::uint32_t inputs = tsrMidiInGetNumDevs();
+    ASSERT_EQ(tsrInitialize(&target, inId, outId), 0);
+    EXPECT_EQ(tsrMidiOutGetNumDevs(), outputs);
+    EXPECT_EQ(tsrMidiInGetNumDevs(), inputs);
+
+    tsrMidiInEnablePostMessage(1);
+    peer.Send({0x90, 0x3C, 0x64});
+    PostedMessage posted;
+    ASSERT_TRUE(m_target.Take(posted));
+    EXPECT_FALSE(m_target.Take(posted, std::chrono::milliseconds(100))) << "one input delivers each note once";
+}
+
+} // namespace
