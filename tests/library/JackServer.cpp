@@ -63,7 +63,8 @@ std::unique_ptr<JackServer> JackServer::Start(std::string& whyNot)
         const int devNull = ::open("/dev/null", O_WRONLY);
         ::dup2(devNull, 1);
         ::dup2(devNull, 2);
-        ::execl(jackd.c_str(), "jackd", "-n", name.c_str(), "--no-realtime", "-d", "dummy", "-r", "48000", "-p",
+        // A long client time-out keeps slow (sanitised) clients from being thrown out.
+        ::execl(jackd.c_str(), "jackd", "-n", name.c_str(), "--no-realtime", "-t", "10000", "-d", "dummy", "-r", "48000", "-p",
                 "256", static_cast<char*>(nullptr));
         ::_exit(127);
     }
