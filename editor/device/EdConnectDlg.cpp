@@ -20,6 +20,7 @@ CEdConnectDlg::CEdConnectDlg(IEdConnectHost& host, QWidget* parent)
 {
     setWindowTitle(QStringLiteral("QJX Editor"));
     setFixedSize(kWidth, kHeight);
+    m_background.LoadFromResource(kBackground);
     m_sync->LoadImages(kSyncImage, 3);
     m_demo->LoadImages(kDemoImage, 3);
     m_sync->setObjectName(QStringLiteral("SyncButton"));
@@ -71,9 +72,8 @@ void CEdConnectDlg::paintEvent(QPaintEvent* event)
 {
     C3PMemDC dc(this, event->rect());
     QPainter& p = dc.Painter();
-    CEdImg background;
-    if (background.LoadFromResource(kBackground))
-        background.Draw(p, rect(), QRect(0, 0, background.GetWidth(), background.GetHeight()));
+    if (!m_background.IsNull())
+        m_background.Draw(p, rect(), QRect(0, 0, m_background.GetWidth(), m_background.GetHeight()));
     const int w = width();
     p.setFont(EdUiFontPixels(14));
     p.setPen(QColor::fromRgba(0xFFBBBBBB));

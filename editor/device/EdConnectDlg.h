@@ -1,5 +1,7 @@
 #pragma once
 
+#include "EdImg.h"
+
 #include <QDialog>
 #include <QStringList>
 
@@ -36,6 +38,7 @@ private:
     void PlaceButtons();
 
     IEdConnectHost& m_host;
+    CEdImg m_background;
     QStringList m_texts;
     CEdImgButton* m_sync;
     CEdImgButton* m_demo;

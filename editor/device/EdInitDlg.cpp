@@ -17,6 +17,7 @@ CEdInitDlg::CEdInitDlg(IEdSyncHost& host, QWidget* parent) : QDialog(parent), m_
 {
     setWindowTitle(QStringLiteral("QJX Editor"));
     setFixedSize(kWidth, kHeight);
+    m_background.LoadFromResource(kBackground);
 }
 
 QStringList CEdInitDlg::DefaultTexts()
@@ -95,9 +96,8 @@ void CEdInitDlg::paintEvent(QPaintEvent* event)
 {
     C3PMemDC dc(this, event->rect());
     QPainter& p = dc.Painter();
-    CEdImg background;
-    if (background.LoadFromResource(kBackground))
-        background.Draw(p, rect(), QRect(0, 0, background.GetWidth(), background.GetHeight()));
+    if (!m_background.IsNull())
+        m_background.Draw(p, rect(), QRect(0, 0, m_background.GetWidth(), m_background.GetHeight()));
     const int w = width();
     p.setPen(Qt::white);
     p.setFont(EdUiFontPixels(15));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "EdImg.h"
+
 #include "EdSyncProgress.h"
 
 #include <QBasicTimer>
@@ -44,6 +46,7 @@ protected:
 
 private:
     IEdSyncHost& m_host;
+    CEdImg m_background;
     QStringList m_texts;
     CEdSyncProgress m_progress;
     QBasicTimer m_timer;
