@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QPainter>
 #include <QScreen>
+#include <QTimer>
 
 #include <vector>
 
@@ -126,6 +127,7 @@ void CEdMainFrame::ShowConnectDialog()
     CEdConnectDlg dialog(*this, this);
     if (m_textTableLoaded)
         dialog.SetTexts(m_textTable.Texts(kConnectEntries, CEdConnectDlg::DefaultTexts()));
+    QTimer::singleShot(0, &dialog, [this, &dialog] { emit ConnectDialogShown(&dialog); });
     if (EdRunModalOverLightBox(this, dialog) == QDialog::Accepted)
         EnsureDeviceReady();
 }

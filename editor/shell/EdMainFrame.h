@@ -94,6 +94,8 @@ public:
 signals:
     // The synchronisation dialog has just shown its result.
     void SynchronisationResultShown(QDialog* dialog);
+    // The connect dialog is open and waits for the user.
+    void ConnectDialogShown(QDialog* dialog);
 
 protected:
     bool event(QEvent* event) override;

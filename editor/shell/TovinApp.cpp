@@ -64,6 +64,11 @@ bool CTovinApp::InitInstance()
     if (!m_screenshotPath.isEmpty()) {
         QObject::connect(m_frame.get(), &CEdMainFrame::SynchronisationResultShown, m_frame.get(),
                          [this](QDialog* dialog) { SaveScreenshot(dialog); });
+        // Without an instrument the connect dialog is what the user sees.
+        QObject::connect(m_frame.get(), &CEdMainFrame::ConnectDialogShown, m_frame.get(), [this](QDialog* dialog) {
+            SaveScreenshot(dialog);
+            dialog->reject();
+        });
         // Whatever happens, a screenshot run ends.
         QTimer::singleShot(30000, this, [this] {
             SaveScreenshot(nullptr);
