@@ -1,6 +1,7 @@
 #include "TovinApp.h"
 
 #include "EdDocument.h"
+#include "EdInitDlg.h"
 #include "EdMainFrame.h"
 #include "EdMessageBox.h"
 #include "EdScreenshot.h"
@@ -85,8 +86,9 @@ bool CTovinApp::InitInstance()
             m_frame->StartSynchronisation();
         else
             m_frame->ShowConnectDialog();
+        // A screenshot run tells by its exit code whether the editor synchronised.
         if (!m_screenshotPath.isEmpty())
-            quit();
+            exit(m_synchronised ? 0 : 2);
     });
     return true;
 }
@@ -96,6 +98,10 @@ void CTovinApp::SaveScreenshot(QDialog* dialog)
     if (m_screenshotSaved || !m_frame)
         return;
     m_screenshotSaved = true;
+    if (const auto* sync = qobject_cast<CEdInitDlg*>(dialog)) {
+        m_synchronised = sync->Progress().GetStatus() == CEdSyncProgress::Status::Complete;
+        std::printf("synchronisation: %s\n", qPrintable(sync->GetStatusText()));
+    }
     if (EdGrabWindowWithDialog(m_frame.get(), dialog).save(m_screenshotPath))
         std::printf("screenshot: %s\n", qPrintable(QFileInfo(m_screenshotPath).absoluteFilePath()));
     else

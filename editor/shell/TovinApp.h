@@ -22,7 +22,8 @@ public:
 
 // The editor program: one instance per user, one document and one main window for the run.
 //   --simulate          use the simulated instrument on in-process ports (also TOVIN_SIMULATE=1)
-//   --screenshot FILE   save the window with the synchronisation result, then quit
+//   --screenshot FILE   save the window with the synchronisation result, then quit (exit code 0
+//                       only when the editor synchronised)
 class CTovinApp : public CEdApp
 {
 public:
@@ -45,4 +46,5 @@ private:
     bool m_simulate = false;
     QString m_screenshotPath;
     bool m_screenshotSaved = false;
+    bool m_synchronised = false;
 };
