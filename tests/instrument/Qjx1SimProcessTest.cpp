@@ -2,10 +2,9 @@
 #include "ByteHelpers.h"
 #include "EdDocument.h"
 #include "EdSysExDecoder.h"
-#include "JackServer.h"
+#include "JackLibraryTest.h"
 #include "Qjx1State.h"
 #include "RecordingEvents.h"
-#include "TessarineTestSupport.h"
 
 #include <csignal>
 #include <fcntl.h>
@@ -48,30 +47,9 @@ private:
     bool m_started = false;
 };
 
-class Qjx1SimProcess : public testing::Test
+class Qjx1SimProcess : public JackLibraryTest
 {
 protected:
-    static void SetUpTestSuite() { s_server = JackServer::Start(s_whyNot).release(); }
-    static void TearDownTestSuite()
-    {
-        delete s_server;
-        s_server = nullptr;
-    }
-    void SetUp() override
-    {
-        if (!s_server)
-            GTEST_SKIP() << "no JACK server for the simulated instrument's own process: " << s_whyNot;
-        ASSERT_EQ(tsrSetPortLayer(TESSARINE_PORTS_JACK), 1);
-        ASSERT_NE(tsrCreate(), nullptr);
-        tsrPreInitialize();
-    }
-    void TearDown() override
-    {
-        tsrDestroy();
-        tsrMidiInEnablePostMessage(0);
-        tsrSetPortLayer(TESSARINE_PORTS_NONE);
-    }
-
     // Waits for the instrument's ports to show up in the library's enumeration.
     static bool FindInstrument(std::int32_t& in, std::int32_t& out)
     {
@@ -85,13 +63,29 @@ protected:
         return false;
     }
 
-    static JackServer* s_server;
-    static std::string s_whyNot;
-    RecordingTarget m_target;
+    // A new JACK connection carries data only from a later period on: ask for the version
+    // until it answers, so the request that matters is not sent into the void.
+    bool WaitForLink()
+    {
+        const auto identity = Hex("F0 40 7F 00 06 01 01 F7");
+        PostedMessage posted;
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            tsrMidiOutLongMsg(identity.data(), static_cast<std::uint32_t>(identity.size()));
+            if (m_target.Take(posted, std::chrono::milliseconds(50))) {
+                if (posted.message == WM_MIDIIN_SYSEX)
+                    tsrMidiInPrepareHeader();
+                // Answers to the other attempts still on their way are not part of the test.
+                std::this_thread::sleep_for(std::chrono::milliseconds(200));
+                while (m_target.Take(posted, std::chrono::milliseconds(0))) {
+                    if (posted.message == WM_MIDIIN_SYSEX)
+                        tsrMidiInPrepareHeader();
+                }
+                return true;
+            }
+        }
+        return false;
+    }
 };
-
-JackServer* Qjx1SimProcess::s_server = nullptr;
-std::string Qjx1SimProcess::s_whyNot;
 
 TEST_F(Qjx1SimProcess, FullDumpThroughRealPorts)
 {
@@ -102,6 +96,7 @@ TEST_F(Qjx1SimProcess, FullDumpThroughRealPorts)
     const tagTESSARINETARGET target = m_target.Record();
     ASSERT_EQ(tsrInitialize(&target, in, out), 0);
     tsrMidiInEnablePostMessage(1);
+    ASSERT_TRUE(WaitForLink());
 
     CEdDocument document;
     document.CreateUserMemories();

@@ -3,10 +3,12 @@
 #include <RtMidi.h>
 
 #include <chrono>
+#include <fstream>
 #include <cstdlib>
 #include <sstream>
 #include <thread>
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/prctl.h>
@@ -40,6 +42,42 @@ bool serverAnswers()
     }
 }
 
+
+bool anyJackdRunning()
+{
+    DIR* proc = ::opendir("/proc");
+    if (!proc)
+        return true;
+    bool found = false;
+    while (dirent* entry = ::readdir(proc)) {
+        std::ifstream comm(std::string("/proc/") + entry->d_name + "/comm");
+        std::string name;
+        if (comm && std::getline(comm, name) && (name == "jackd" || name == "jackdmp"))
+            found = true;
+    }
+    ::closedir(proc);
+    return found;
+}
+
+// Servers killed without their clean-up leave their entry in JACK's shared server table, which
+// has room for eight; an entry is only reclaimed by a server of the same name. Names are taken
+// from a few fixed slots for that reason, and with no server running at all the leftovers of
+// earlier runs are removed.
+void removeLeftoversWhenIdle()
+{
+    if (anyJackdRunning())
+        return;
+    DIR* shm = ::opendir("/dev/shm");
+    if (!shm)
+        return;
+    while (dirent* entry = ::readdir(shm)) {
+        const std::string name = entry->d_name;
+        if (name == "jack-shm-registry" || name.rfind("jack_sem.", 0) == 0 || name.rfind("jack-", 0) == 0)
+            ::unlink(("/dev/shm/" + name).c_str());
+    }
+    ::closedir(shm);
+}
+
 } // namespace
 
 std::unique_ptr<JackServer> JackServer::Start(std::string& whyNot)
@@ -49,9 +87,20 @@ std::unique_ptr<JackServer> JackServer::Start(std::string& whyNot)
         whyNot = "jackd is not installed (scripts/install-deps installs jackd2)";
         return nullptr;
     }
-    const std::string name = "tessarine-test-" + std::to_string(::getpid());
-    ::setenv("JACK_DEFAULT_SERVER", name.c_str(), 1);
+    removeLeftoversWhenIdle();
     ::setenv("JACK_NO_START_SERVER", "1", 1);
+    // A slot whose server is alive (another test program right now) makes jackd exit: next slot.
+    for (int slot = 0; slot < 6; ++slot) {
+        const std::string name = "tovin-test-" + std::to_string(slot);
+        if (auto server = StartNamed(jackd, name, whyNot))
+            return server;
+    }
+    return nullptr;
+}
+
+std::unique_ptr<JackServer> JackServer::StartNamed(const std::string& jackd, const std::string& name, std::string& whyNot)
+{
+    ::setenv("JACK_DEFAULT_SERVER", name.c_str(), 1);
 
     const pid_t pid = ::fork();
     if (pid < 0) {

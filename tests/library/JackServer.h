@@ -20,5 +20,6 @@ public:
 
 private:
     explicit JackServer(pid_t pid) : m_pid(pid) {}
+    static std::unique_ptr<JackServer> StartNamed(const std::string& jackd, const std::string& name, std::string& whyNot);
     pid_t m_pid;
 };

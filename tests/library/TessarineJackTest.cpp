@@ -1,5 +1,4 @@
-#include "JackServer.h"
-#include "TessarineTestSupport.h"
+#include "JackLibraryTest.h"
 
 #include <RtMidi.h>
 
@@ -65,7 +64,7 @@ private:
     RtMidiOut m_out;
 };
 
-class TessarineJack : public ::testing::Test
+class TessarineJack : public JackLibraryTest
 {
 protected:
     // New connections carry data from a later period on (much later under a sanitizer): send
@@ -92,39 +91,8 @@ protected:
         while (m_target.Take(posted, std::chrono::milliseconds(0))) {
         }
     }
-
-    static void SetUpTestSuite() { s_server = JackServer::Start(s_whyNot).release(); }
-
-    static void TearDownTestSuite()
-    {
-        delete s_server;
-        s_server = nullptr;
-    }
-
-    void SetUp() override
-    {
-        if (!s_server)
-            GTEST_SKIP() << "no JACK server for real-port tests: " << s_whyNot;
-        ASSERT_EQ(tsrSetPortLayer(TESSARINE_PORTS_JACK), 1);
-        ASSERT_NE(tsrCreate(), nullptr);
-        tsrPreInitialize();
-    }
-
-    void TearDown() override
-    {
-        // Clients go before the server.
-        tsrDestroy();
-        tsrMidiInEnablePostMessage(0);
-        tsrSetPortLayer(TESSARINE_PORTS_NONE);
-    }
-
-    static JackServer* s_server;
-    static std::string s_whyNot;
-    RecordingTarget m_target;
 };
 
-JackServer* TessarineJack::s_server = nullptr;
-std::string TessarineJack::s_whyNot;
 
 TEST_F(TessarineJack, notes_and_sysex_cross_real_ports_both_ways)
 {
