@@ -118,20 +118,11 @@ int main(int argc, char** argv)
 
     std::unique_ptr<RtMidiIn> in;
     std::unique_ptr<RtMidiOut> out;
-    try {
-        in = std::make_unique<RtMidiIn>(options.api, options.name, 1024);
-        out = std::make_unique<RtMidiOut>(options.api, options.name);
-        in->ignoreTypes(false, true, true);
-        in->openVirtualPort(options.name + " In");
-        out->openVirtualPort(options.name + " Out");
-    } catch (const RtMidiError& e) {
-        std::cerr << "qjx1-sim: cannot open MIDI ports: " << e.getMessage() << "\n";
-        return 1;
-    }
-
     std::mutex outMutex;
     Qjx1Device device([&](const Qjx1Bytes& bytes) {
         std::lock_guard lock(outMutex);
+        if (!out)
+            return;
         try {
             out->sendMessage(&bytes);
         } catch (const RtMidiError& e) {
@@ -145,16 +136,27 @@ int main(int argc, char** argv)
         Qjx1Device* device;
         bool quiet;
     } callbackData{&device, options.quiet};
-    in->setCallback(
-        [](double, std::vector<unsigned char>* message, void* user) {
-            auto* data = static_cast<CallbackData*>(user);
-            if (!message || message->empty())
-                return;
-            data->device->OnReceived(*message);
-            if (!data->quiet)
-                std::cout << "<- " << Hex(*message) << std::endl;
-        },
-        &callbackData);
+    const auto onMessage = [](double, std::vector<unsigned char>* message, void* user) {
+        auto* data = static_cast<CallbackData*>(user);
+        if (!message || message->empty())
+            return;
+        data->device->OnReceived(*message);
+        if (!data->quiet)
+            std::cout << "<- " << Hex(*message) << std::endl;
+    };
+    try {
+        in = std::make_unique<RtMidiIn>(options.api, options.name, 1024);
+        in->ignoreTypes(false, true, true);
+        // Everything the callback reads exists before the port (and its thread) does.
+        in->setCallback(onMessage, &callbackData);
+        std::lock_guard lock(outMutex);
+        out = std::make_unique<RtMidiOut>(options.api, options.name);
+        in->openVirtualPort(options.name + " In");
+        out->openVirtualPort(options.name + " Out");
+    } catch (const RtMidiError& e) {
+        std::cerr << "qjx1-sim: cannot open MIDI ports: " << e.getMessage() << "\n";
+        return 1;
+    }
 
     std::signal(SIGINT, OnSignal);
     std::signal(SIGTERM, OnSignal);

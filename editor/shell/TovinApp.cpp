@@ -86,6 +86,12 @@ bool CTovinApp::InitInstance()
             m_frame->StartSynchronisation();
         else
             m_frame->ShowConnectDialog();
+        // A screenshot run does what a user does after "Failed": tries again, a few times.
+        for (int retry = 0; retry < 2 && !m_screenshotPath.isEmpty() && !m_synchronised && m_frame->IsConnected();
+             ++retry) {
+            m_screenshotSaved = false;
+            m_frame->StartSynchronisation();
+        }
         // A screenshot run tells by its exit code whether the editor synchronised.
         if (!m_screenshotPath.isEmpty())
             exit(m_synchronised ? 0 : 2);

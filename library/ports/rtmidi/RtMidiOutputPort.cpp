@@ -2,7 +2,14 @@
 
 #include "../ShortMessage.h"
 
+#include <chrono>
+#include <thread>
+
 namespace tessarine {
+
+namespace {
+constexpr std::chrono::milliseconds kJackConnectionSettle{50};
+}
 
 std::unique_ptr<RtMidiOutputPort> RtMidiOutputPort::open(RtMidi::Api api, std::uint32_t index)
 {
@@ -15,6 +22,10 @@ std::unique_ptr<RtMidiOutputPort> RtMidiOutputPort::open(RtMidi::Api api, std::u
         port->m_out->openPort(index, "Tessarine Out");
         if (!port->m_error->ok() || !port->m_out->isPortOpen())
             return nullptr;
+        // A new JACK connection carries data only from a later period on: what is sent at once
+        // (the editor's first request) would be lost. A few periods are a few milliseconds.
+        if (api == RtMidi::UNIX_JACK)
+            std::this_thread::sleep_for(kJackConnectionSettle);
         return port;
     } catch (...) {
         return nullptr;
