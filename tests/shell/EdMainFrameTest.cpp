@@ -302,6 +302,18 @@ TEST_F(MainFrame, BusyPortsOfTwoInstruments)
     }
 }
 
+TEST_F(MainFrame, GenericUsbMidiPortsAreFoundThroughTheFirstInputsName)
+{
+    // Only ports called "USB-MIDI": found by the fallback name, opened by input port 0's name.
+    Qjx1VirtualInstrument instrument("USB-MIDI");
+    MakeFrame();
+    EXPECT_TRUE(frame->FindDevicePorts());
+    EXPECT_FALSE(frame->FindPortsByName(QStringLiteral("ZELVO USB MIDI")));
+    ASSERT_TRUE(frame->IsConnected());
+    frame->StartSynchronisation();
+    EXPECT_EQ(script.syncResults, QStringList{QStringLiteral("Complete")});
+}
+
 TEST_F(MainFrame, FailedSendDropsToNotConnected)
 {
     Qjx1VirtualInstrument instrument;
