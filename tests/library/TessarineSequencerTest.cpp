@@ -104,6 +104,21 @@ TEST_F(TessarineSequencer, timer_runs_at_5_ms_or_the_clocks_minimum)
     EXPECT_EQ(tsrGetTimerPeriod(), 10);
 }
 
+TEST_F(TessarineSequencer, timer_starts_once_the_output_is_open_even_when_the_input_fails)
+{
+    tsrFinalize();
+    tsrPreInitialize();
+    const tagTESSARINETARGET target = m_target.Record();
+    EXPECT_EQ(tsrInitialize(&target, 5, 0), TESSARINEERR_MIDI_IN_OPEN);
+    EXPECT_EQ(tsrGetTimerPeriod(), 5);
+    tsrFinalize();
+
+    tsrPreInitialize();
+    m_out.RefuseOpen();
+    EXPECT_EQ(tsrInitialize(&target, 0, 0), TESSARINEERR_MIDI_OUT_OPEN);
+    EXPECT_EQ(tsrGetTimerPeriod(), 0);
+}
+
 TEST_F(TessarineSequencer, play_without_a_manager_ever_set_does_nothing)
 {
     tsrSeqPlay();
