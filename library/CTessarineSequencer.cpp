@@ -48,20 +48,22 @@ void CTessarineSequencer::Tick(std::uint32_t elapsed)
         // A message that did not go out leaves the rest meaningless (a firmware image with a hole
         // in it): playback ends here, and the caller can read why.
         m_playError = e.GetCode();
-        m_playing = 0;
         try {
             Silence();
         } catch (const CTessarineException&) {
         }
+        m_playing = 0;
         return;
     }
+    // Playing is cleared only after the silencing went out: a caller that sees the end may use
+    // the output at once.
     if (manager->GetCurrentTick() > static_cast<double>(songEnd)) {
-        m_playing = 0;
         try {
             Silence();
         } catch (const CTessarineException& e) {
             m_playError = e.GetCode();
         }
+        m_playing = 0;
     }
 }
 
