@@ -72,7 +72,8 @@ bool CTessarineSmfLoader::Read(std::span<const std::uint8_t> file)
     std::uint32_t trackCount = 0;
     std::uint32_t division = 0;
     if (!reader.Tag("MThd") || !reader.Number(4, headerLength) || !reader.Number(2, format) ||
-        !reader.Number(2, trackCount) || !reader.Number(2, division)) {
+        !reader.Number(2, trackCount) || !reader.Number(2, division) || division == 0) {
+        // A division of 0 would give a clock that never moves: playback would never end.
         tessarine::showMessage(kNotSmf);
         return false;
     }

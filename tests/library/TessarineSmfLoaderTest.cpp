@@ -196,6 +196,7 @@ TEST_F(TessarineSmfLoader, damaged_files_tell_the_user_and_keep_what_was_read)
         {"not an SMF", notSmf, 0, {kNotSmf}, 0, 0},
         {"header cut short", shortHeader, 0, {kNotSmf}, 0, 0},
         {"empty file", Bytes{}, 0, {kNotSmf}, 0, 0},
+        {"division of 0", S(1, 0).Track(note).Build(), 0, {kNotSmf}, 0, 0},
         {"second track's tag", badTrackTag, 1, {kNotSmf}, 1, 0},
         {"empty track ends the reading", S(1, 480).Track(Bytes{}).Track(note).Build(), 1, {kNoTrackData}, 0, 0},
         {"track longer than the file", S(1, 480).Track(note, 1000).Build(), 1, {kWrongTrackLength}, 1, 0},
