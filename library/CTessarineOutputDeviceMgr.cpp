@@ -56,3 +56,7 @@ void CTessarineOutputDeviceMgr::SendLongMsg(const std::uint8_t* data, std::uint3
     if (m_pDevice && IsOpen())
         m_pDevice->LongMsg(data, length);
 }
+
+void CTessarineOutputDeviceMgr::OnTimerTick(std::uint32_t, std::uintptr_t)
+{
+}

@@ -28,6 +28,9 @@ public:
     void SendShortMsgList(const std::vector<std::uint32_t>& list);
     void SendLongMsg(const std::uint8_t* data, std::uint32_t length);
 
+    // The manager's timer client; it has nothing to do between sends.
+    static void OnTimerTick(std::uint32_t elapsed, std::uintptr_t argument);
+
     CTessarineMidiDevice* GetDevice() const { return m_pDevice.get(); }
     bool IsOpen() const { return m_open.load() != 0; }
     std::int32_t GetOutputDeviceId() const { return m_outputDeviceId; }

@@ -1,7 +1,11 @@
+#include "CTessarineEventManager.h"
 #include "CTessarineMidiIn.h"
 #include "CTessarineOutputDeviceMgr.h"
+#include "CTessarineSequencer.h"
+#include "CTessarineTimer.h"
 #include "TessarineApiGuard.h"
 #include "TessarineContext.h"
+#include "TessarineSmfLoaderGlobal.h"
 
 #include <new>
 
@@ -9,14 +13,15 @@ using namespace tessarine;
 
 namespace {
 
+constexpr std::uint16_t kTimerPeriod = 5;
+
 void destroyContext()
 {
     tagTESSARINECONTEXT*& c = context();
     if (!c)
         return;
     finalizeContext(*c);
-    if (publishedContext().load() == c)
-        publishedContext().store(nullptr);
+    unpublishContext(*c);
     delete c;
     c = nullptr;
 }
@@ -40,6 +45,7 @@ void tsrDestroy()
         destroyContext();
         // Nobody reads a handed-out SysEx buffer once the library is gone.
         CTessarineMidiIn::ReleaseRetiredHeaders();
+        smfLoader().reset();
         return 0;
     });
 }
@@ -66,10 +72,14 @@ std::int32_t tsrInitialize(const tagTESSARINETARGET* pTarget, std::int32_t input
         c->pOutputDeviceMgr->SetOutputDeviceId(outputDeviceId);
 
         c->pOutputDeviceMgr->OpenOutput(outputDeviceId);
-        publishedContext().store(c);
+        publishContext(*c);
+        CTessarineEventManager::SetSeq(&c->pSequencer);
 
-        // The sequencer's timer gets its clients and starts here once the library has it; a
-        // second call must find it running and leave it so.
+        // A second call finds the clients there and the timer running, and leaves both.
+        c->pTimer->AddClient(&CTessarineSequencer::OnTimerTick, reinterpret_cast<std::uintptr_t>(c->pSequencer));
+        c->pTimer->AddClient(&CTessarineOutputDeviceMgr::OnTimerTick,
+                             reinterpret_cast<std::uintptr_t>(c->pOutputDeviceMgr));
+        c->pTimer->Start(kTimerPeriod);
 
         // Open closes a previous input first, so a second call leaves one connection.
         c->pMidiIn->Open(inputDeviceId);

@@ -88,7 +88,7 @@ std::int32_t tsrMidiOutOpen(std::int32_t deviceId)
             return TESSARINEERR_MIDI_OUT_OPEN;
         c->outputDeviceId = deviceId;
         c->pOutputDeviceMgr->OpenOutput(deviceId);
-        publishedContext().store(c);
+        publishContext(*c);
         return TESSARINEERR_NO_ERROR;
     });
 }

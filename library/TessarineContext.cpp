@@ -1,7 +1,10 @@
 #include "TessarineContext.h"
 
 #include "CTessarineMidiInToView.h"
+#include "CTessarineEventManager.h"
 #include "CTessarineOutputDeviceMgr.h"
+#include "CTessarineSequencer.h"
+#include "CTessarineTimer.h"
 
 namespace tessarine {
 
@@ -27,7 +30,10 @@ void preInitializeContext(tagTESSARINECONTEXT& c)
 {
     if (!c.pOutputDeviceMgr)
         c.pOutputDeviceMgr = new CTessarineOutputDeviceMgr;
-    // The sequencer and its timer are made here too once the library has them.
+    if (!c.pSequencer)
+        c.pSequencer = new CTessarineSequencer;
+    if (!c.pTimer)
+        c.pTimer = new CTessarineTimer;
     if (!c.pMidiIn)
         c.pMidiIn = new CTessarineMidiInToView;
 }
@@ -38,8 +44,10 @@ std::int32_t finalizeContext(tagTESSARINECONTEXT& c)
     try {
         if (c.pMidiIn && c.pMidiIn->IsOpen())
             c.pMidiIn->Close();
-        // Playback stops (silencing all channels) and the timer is killed here once the library
-        // has them, before the output closes.
+        if (c.pSequencer)
+            c.pSequencer->Stop();
+        if (c.pTimer)
+            c.pTimer->Kill();
         if (c.pOutputDeviceMgr)
             c.pOutputDeviceMgr->CloseOutput();
     } catch (const CTessarineException& e) {
@@ -48,9 +56,31 @@ std::int32_t finalizeContext(tagTESSARINECONTEXT& c)
     // The input goes first: once it is gone no other thread reaches the context.
     delete c.pMidiIn;
     c.pMidiIn = nullptr;
+    // Then the timer, so that no tick reaches the sequencer or the output.
+    delete c.pTimer;
+    c.pTimer = nullptr;
+    delete c.pSequencer;
+    c.pSequencer = nullptr;
     delete c.pOutputDeviceMgr;
     c.pOutputDeviceMgr = nullptr;
     return code;
+}
+
+void publishContext(tagTESSARINECONTEXT& c)
+{
+    publishedContext().store(&c);
+    CTessarineEventManager::SetMidiOutDev(&c.pOutputDeviceMgr);
+}
+
+void unpublishContext(tagTESSARINECONTEXT& c)
+{
+    if (publishedContext().load() == &c)
+        publishedContext().store(nullptr);
+    // Managers outlive the context; they must not reach into a freed one.
+    if (CTessarineEventManager::m_ppMidiDev.load() == &c.pOutputDeviceMgr)
+        CTessarineEventManager::SetMidiOutDev(nullptr);
+    if (CTessarineEventManager::m_ppSeq.load() == &c.pSequencer)
+        CTessarineEventManager::SetSeq(nullptr);
 }
 
 } // namespace tessarine

@@ -20,4 +20,9 @@ std::atomic<std::intptr_t>& postingSwitch();
 void preInitializeContext(tagTESSARINECONTEXT& context);
 std::int32_t finalizeContext(tagTESSARINECONTEXT& context);
 
+// Makes the context the one that events, the input and the sequencer reach, and undoes that
+// before the context is freed.
+void publishContext(tagTESSARINECONTEXT& context);
+void unpublishContext(tagTESSARINECONTEXT& context);
+
 } // namespace tessarine

@@ -14,6 +14,12 @@ bool TessarineTarget::isSet() const
     return m_target.pfnPost != nullptr;
 }
 
+tagTESSARINETARGET TessarineTarget::get() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_target;
+}
+
 bool TessarineTarget::post(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) const
 {
     tagTESSARINETARGET target;

@@ -14,6 +14,7 @@ public:
     // Null clears it.
     void set(const tagTESSARINETARGET* target);
     bool isSet() const;
+    tagTESSARINETARGET get() const;
     // False when there is no target or its post function did not take the message.
     bool post(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) const;
 

@@ -128,6 +128,25 @@ enum : std::int32_t
 // Replaces the library's waiting (retry pauses and the pacing after long messages).
 typedef void (*TessarineWaitFunction)(std::uint32_t milliseconds, void* pContext);
 
+// The timer's clock: pfnNow returns steady milliseconds (wrapping); wMinimumPeriod is the
+// shortest period the timer may run at (as a system's timer capabilities would say).
+struct tagTESSARINETIMERSOURCE
+{
+    std::uint32_t (*pfnNow)(void* pContext);
+    void* pContext;
+    std::uint16_t wMinimumPeriod;
+};
+
+// The loader's user interface, installed by the caller (the library has none). Without a
+// message box function the texts go to standard error; without a file chooser, opening without
+// a path fails. The chooser writes a zero-terminated path into pPath and returns 1, or returns 0
+// when the user cancelled.
+typedef void (*TessarineMessageBoxFunction)(const wchar_t* pText, void* pContext);
+typedef std::int32_t (*TessarineFileChooserFunction)(const wchar_t* pFilter, wchar_t* pPath,
+                                                      std::size_t capacity, void* pContext);
+
+class CTessarineEventManager;
+
 extern "C" {
 
 // Lifecycle
@@ -172,6 +191,36 @@ TESSARINE_API std::int32_t tsrMidiInPrepareHeader();
 TESSARINE_API std::intptr_t tsrMidiInEnablePostMessage(std::intptr_t value);
 // SysEx messages lost to a full queue since the input object was made.
 TESSARINE_API std::uint32_t tsrMidiInGetDroppedSysExCount();
+
+// Sequencer and timer
+// Takes effect for a timer started afterwards; null restores the steady clock and 1 ms.
+TESSARINE_API void tsrSetTimerSource(const tagTESSARINETIMERSOURCE* pSource);
+// The running timer's period in milliseconds (5, or the clock's minimum if that is larger).
+TESSARINE_API std::uint16_t tsrGetTimerPeriod();
+// The manager is lent, not owned; once this returns the timer thread no longer touches the one
+// set before, so the caller may destroy it.
+TESSARINE_API void tsrSeqSetEventManager(CTessarineEventManager* pManager);
+TESSARINE_API CTessarineEventManager* tsrSeqGetEventManager();
+// Continues from the manager's play positions and current tick.
+TESSARINE_API void tsrSeqPlay();
+// Once it returns no further event is played.
+TESSARINE_API std::int32_t tsrSeqStop();
+TESSARINE_API std::int32_t tsrSeqStopAllSound();
+TESSARINE_API void tsrSeqSetTempo(std::int32_t tempo);
+TESSARINE_API std::int32_t tsrSeqIsRunning();
+// The output error that ended the last playback early, or 0 (playback stops at a failed send).
+TESSARINE_API std::int32_t tsrSeqGetPlayError();
+
+// Standard MIDI File loader
+TESSARINE_API std::int32_t tsrSmfLoaderOpen(const wchar_t* pPath);
+// The bytes are read during the call only.
+TESSARINE_API std::int32_t tsrSmfLoaderOpenWithMem(const void* pData, std::size_t size);
+TESSARINE_API void tsrSmfLoaderLoad(CTessarineEventManager* pManager);
+TESSARINE_API void tsrSmfLoaderClose();
+TESSARINE_API std::int32_t tsrSmfLoaderGetTrackNum();
+// Null removes the function.
+TESSARINE_API void tsrSetMessageBoxFunction(TessarineMessageBoxFunction pfnMessageBox, void* pContext);
+TESSARINE_API void tsrSetFileChooserFunction(TessarineFileChooserFunction pfnChooser, void* pContext);
 
 // Errors
 // The code's name ("TESSARINEERR_MIDI_OUT_OPEN"), or an empty text for an unknown code.
