@@ -1,4 +1,5 @@
 // The editor program itself.
+#include <QFile>
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -23,8 +24,11 @@ TEST(TovinProgram, SecondStartEndsSilently)
     first.setProcessEnvironment(Environment(home));
     first.start(QStringLiteral(TOVIN_PATH), {QStringLiteral("--simulate")});
     ASSERT_TRUE(first.waitForStarted(5000));
-    // The first instance holds its lock once its window is up.
-    first.waitForReadyRead(1500);
+    // The first instance holds its lock file in the runtime folder once it has started.
+    const QString lock = home.filePath(QStringLiteral("Tovin.lock"));
+    for (int wait = 0; wait < 200 && !QFile::exists(lock); ++wait)
+        first.waitForFinished(50);
+    ASSERT_TRUE(QFile::exists(lock));
 
     QProcess second;
     second.setProcessEnvironment(Environment(home));

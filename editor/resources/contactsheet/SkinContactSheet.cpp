@@ -279,22 +279,17 @@ void TextControls(Sheet& sheet)
     sheet.CellRow(60, 46, power, memories, "1009  CEdImgPower, SetFrame(0..4)");
 
     std::vector<std::function<void(QPoint)>> texts;
-    texts.push_back([&sheet](QPoint at) {
-        Backdrop back(QSize(150, 46), kWinTop, kWinBottom);
-        auto* name = new CEdImgText(&back);
-        name->LoadImage(1026);
-        name->setGeometry(8, 8, 130, 30);
-        name->setText("Expressive");
-        sheet.Place(back, at);
-    });
-    texts.push_back([&sheet](QPoint at) {
-        Backdrop back(QSize(150, 46), kWinTop, kWinBottom);
-        auto* name = new CEdImgText(&back);
-        name->LoadImage(1026);
-        name->setGeometry(8, 8, 130, 30);
-        name->setText("A curve with a rather long name");
-        sheet.Place(back, at);
-    });
+    // The curve name field, with a name that fits and one that has to end in an ellipsis.
+    for (const char* curveName : {"Expressive", "A curve with a rather long name"}) {
+        texts.push_back([&sheet, curveName](QPoint at) {
+            Backdrop back(QSize(150, 46), kWinTop, kWinBottom);
+            auto* name = new CEdImgText(&back);
+            name->LoadImage(1026);
+            name->setGeometry(8, 8, 130, 30);
+            name->setText(curveName);
+            sheet.Place(back, at);
+        });
+    }
     texts.push_back([&sheet](QPoint at) {
         Backdrop back(QSize(100, 46), kWinTop, kWinBottom);
         auto* box = new CEdImgText(&back);
